@@ -1,0 +1,93 @@
+#include "polynomial.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <new>
+#include <ostream>
+#include <string_view>
+
+namespace {
+
+void writeline(std::ostream& out, std::string_view text) { out << text << '\n'; }
+
+// Writes the decimal form of `value` at `at` and returns its end; 20
+// characters hold any 64-bit value, sign included.
+char* putnumber(char* at, std::int64_t value) { return std::to_chars(at, at + 20, value).ptr; }
+
+char* puttext(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
+
+}  // namespace
+
+node* insertnode(node* head, std::int64_t coeff, std::int32_t expo, std::ostream& out) {
+  // A failed allocation is reported and the program carries on without the term.
+  node* const term = new (std::nothrow) node{coeff, expo, nullptr};
+  if (term == nullptr) {
+    writeline(out, "\n OVERFLOW ");
+    return head;
+  }
+  if (head == nullptr || head->expo < expo) {
+    term->next = head;
+    writeline(out, "\n NODE IS ADDED ");
+    return term;
+  }
+  // A head of equal exponent keeps its place; behind it the new term goes in
+  // front of the earlier terms of its exponent.
+  node* at = head;
+  while (at->next != nullptr && at->next->expo > expo) at = at->next;
+  term->next = at->next;
+  at->next = term;
+  writeline(out, "\n NODE is Added ");
+  return head;
+}
+
+void traverse(const node* head, std::ostream& out) {
+  if (head == nullptr) {
+    writeline(out, "\n EMPTY POLYNOMAIL ");
+    out << '\n';
+    return;
+  }
+  // Each term is formatted into one buffer and written at once: listings are a
+  // large share of what a scripted session writes. to_chars also ignores any
+  // formatting flags left on the stream.
+  char text[64];
+  for (const node* term = head; term != nullptr; term = term->next) {
+    char* end = puttext(text, " ");
+    end = putnumber(end, term->coeff);
+    end = puttext(end, " x ^ ");
+    end = putnumber(end, term->expo);
+    if (term->next != nullptr) end = puttext(end, " + ");
+    out.write(text, end - text);
+  }
+  out << '\n';
+}
+
+node* polyadd(node* first, node* second, node* result, std::ostream& out) {
+  if (first == nullptr) return second;
+  if (second == nullptr) return first;
+  const node* a = first;
+  const node* b = second;
+  while (a != nullptr && b != nullptr) {
+    if (a->expo == b->expo) {
+      result = insertnode(result, a->coeff + b->coeff, a->expo, out);
+      a = a->next;
+      b = b->next;
+    } else if (a->expo > b->expo) {
+      result = insertnode(result, a->coeff, a->expo, out);
+      a = a->next;
+    } else {
+      result = insertnode(result, b->coeff, b->expo, out);
+      b = b->next;
+    }
+  }
+  for (; a != nullptr; a = a->next) result = insertnode(result, a->coeff, a->expo, out);
+  for (; b != nullptr; b = b->next) result = insertnode(result, b->coeff, b->expo, out);
+  return result;
+}
+
+void freepoly(node* head) {
+  while (head != nullptr) {
+    node* const next = head->next;
+    delete head;
+    head = next;
+  }
+}
