@@ -8,7 +8,10 @@
 
 namespace {
 
-void writeline(std::ostream& out, std::string_view text) { out << text << '\n'; }
+// Unformatted writes: the caller's stream may carry a field width or flags.
+void writeline(std::ostream& out, std::string_view text) {
+  out.write(text.data(), static_cast<std::streamsize>(text.size())).put('\n');
+}
 
 // Writes the decimal form of `value` at `at` and returns its end; 20
 // characters hold any 64-bit value, sign included.
@@ -42,13 +45,11 @@ node* insertnode(node* head, std::int64_t coeff, std::int32_t expo, std::ostream
 
 void traverse(const node* head, std::ostream& out) {
   if (head == nullptr) {
-    writeline(out, "\n EMPTY POLYNOMAIL ");
-    out << '\n';
+    writeline(out, "\n EMPTY POLYNOMAIL \n");
     return;
   }
   // Each term is formatted into one buffer and written at once: listings are a
-  // large share of what a scripted session writes. to_chars also ignores any
-  // formatting flags left on the stream.
+  // large share of what a scripted session writes.
   char text[64];
   for (const node* term = head; term != nullptr; term = term->next) {
     char* end = puttext(text, " ");
@@ -58,7 +59,7 @@ void traverse(const node* head, std::ostream& out) {
     if (term->next != nullptr) end = puttext(end, " + ");
     out.write(text, end - text);
   }
-  out << '\n';
+  out.put('\n');
 }
 
 node* polyadd(node* first, node* second, node* result, std::ostream& out) {
