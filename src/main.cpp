@@ -1,12 +1,18 @@
+#include <unistd.h>
+
 #include <iostream>
+#include <ostream>
 
 #include "menu.hpp"
+#include "output.hpp"
 
 int main() {
-  // Unsynchronised streams keep buffers of their own, so the console input
-  // can see when a read would wait and flush the prompt only then, instead
-  // of once per answer.
+  // An unsynchronised standard input keeps a buffer of its own, so the
+  // console input can see when a read would wait and flush only then,
+  // instead of once per answer.
   std::ios::sync_with_stdio(false);
   std::cin.tie(nullptr);
-  return menuloop(std::cin, std::cout);
+  outputbuffer standardoutput(STDOUT_FILENO);
+  std::ostream out(&standardoutput);
+  return menuloop(std::cin, out);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "console.hpp"
+#include "output.hpp"
 #include "polynomial.hpp"
 
 namespace {
@@ -33,10 +34,10 @@ outcome outcomeof(readstatus status) {
 // Asks for a coefficient and an exponent and inserts the term into `poly`.
 // Nothing is inserted unless both were read.
 outcome enterterm(node*& poly, std::istream& in, std::ostream& out) {
-  out << "\n Enter New Co-efficient : ";
+  writetext(out, "\n Enter New Co-efficient : ");
   const numberread coeff = readnumber(in, out);
   if (coeff.status != readstatus::number) return outcomeof(coeff.status);
-  out << "\n Enter New Exponent : ";
+  writetext(out, "\n Enter New Exponent : ");
   const numberread expo = readnumber(in, out);
   if (expo.status != readstatus::number) return outcomeof(expo.status);
   poly = insertnode(poly, coeff.value, expo.value, out);
@@ -57,7 +58,7 @@ int menuloop(std::istream& in, std::ostream& out) {
 
   bool running = true;
   while (running && out) {
-    out << menutext;
+    writetext(out, menutext);
     const numberread choice = readnumber(in, out);
     outcome result = outcome::done;
     if (choice.status != readstatus::number) {
@@ -68,38 +69,38 @@ int menuloop(std::istream& in, std::ostream& out) {
           result = enterterm(one, in, out);
           break;
         case 2:
-          out << listheading;
+          writetext(out, listheading);
           traverse(one, out);
           break;
         case 3:
           result = enterterm(two, in, out);
           break;
         case 4:
-          out << listheading;
+          writetext(out, listheading);
           traverse(two, out);
           break;
         case 5:
-          out << sumheading;
+          writetext(out, sumheading);
           if (sumisown) freepoly(sum);
           sum = polyadd(one, two, nullptr, out);
           sumisown = sum != one && sum != two;
           traverse(sum, out);
           break;
         case 6:
-          out << exitline;
+          writetext(out, exitline);
           running = false;
           break;
         default:
-          out << invalidline;
+          writetext(out, invalidline);
           break;
       }
     }
     if (result == outcome::badinput) {
-      out << invalidline;
+      writetext(out, invalidline);
       skipline(in, out);
     } else if (result == outcome::endofinput) {
       // The end of the input leaves as choice 6 does.
-      out << exitline;
+      writetext(out, exitline);
       running = false;
     }
   }

@@ -6,12 +6,9 @@
 #include <ostream>
 #include <string_view>
 
-namespace {
+#include "output.hpp"
 
-// Unformatted writes: the caller's stream may carry a field width or flags.
-void writeline(std::ostream& out, std::string_view text) {
-  out.write(text.data(), static_cast<std::streamsize>(text.size())).put('\n');
-}
+namespace {
 
 // Writes the decimal form of `value` at `at` and returns its end; 20
 // characters hold any 64-bit value, sign included.
@@ -25,12 +22,12 @@ node* insertnode(node* head, std::int64_t coeff, std::int32_t expo, std::ostream
   // A failed allocation is reported and the program carries on without the term.
   node* const term = new (std::nothrow) node{coeff, expo, nullptr};
   if (term == nullptr) {
-    writeline(out, "\n OVERFLOW ");
+    writetext(out, "\n OVERFLOW \n");
     return head;
   }
   if (head == nullptr || head->expo < expo) {
     term->next = head;
-    writeline(out, "\n NODE IS ADDED ");
+    writetext(out, "\n NODE IS ADDED \n");
     return term;
   }
   // A head of equal exponent keeps its place; behind it the new term goes in
@@ -39,13 +36,13 @@ node* insertnode(node* head, std::int64_t coeff, std::int32_t expo, std::ostream
   while (at->next != nullptr && at->next->expo > expo) at = at->next;
   term->next = at->next;
   at->next = term;
-  writeline(out, "\n NODE is Added ");
+  writetext(out, "\n NODE is Added \n");
   return head;
 }
 
 void traverse(const node* head, std::ostream& out) {
   if (head == nullptr) {
-    writeline(out, "\n EMPTY POLYNOMAIL \n");
+    writetext(out, "\n EMPTY POLYNOMAIL \n\n");
     return;
   }
   // Each term is formatted into one buffer and written at once: listings are a
@@ -56,10 +53,9 @@ void traverse(const node* head, std::ostream& out) {
     end = putnumber(end, term->coeff);
     end = puttext(end, " x ^ ");
     end = putnumber(end, term->expo);
-    if (term->next != nullptr) end = puttext(end, " + ");
-    out.write(text, end - text);
+    end = puttext(end, term->next != nullptr ? " + " : "\n");
+    writetext(out, std::string_view(text, static_cast<std::size_t>(end - text)));
   }
-  out.put('\n');
 }
 
 node* polyadd(node* first, node* second, node* result, std::ostream& out) {
