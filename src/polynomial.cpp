@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <new>
 #include <ostream>
 #include <string_view>
@@ -45,17 +46,23 @@ void traverse(const node* head, std::ostream& out) {
     writetext(out, "\n EMPTY POLYNOMAIL \n\n");
     return;
   }
-  // Each term is formatted into one buffer and written at once: listings are a
-  // large share of what a scripted session writes.
-  char text[64];
+  // Terms are formatted into a block and written a block at a time: listings
+  // are a large share of what a scripted session writes.
+  constexpr std::size_t longestterm = 1 + 20 + 5 + 11 + 3;  // " c x ^ e + "
+  char block[1024];
+  char* end = block;
   for (const node* term = head; term != nullptr; term = term->next) {
-    char* end = puttext(text, " ");
+    if (end + longestterm > std::end(block)) {
+      writetext(out, std::string_view(block, static_cast<std::size_t>(end - block)));
+      end = block;
+    }
+    end = puttext(end, " ");
     end = putnumber(end, term->coeff);
     end = puttext(end, " x ^ ");
     end = putnumber(end, term->expo);
     end = puttext(end, term->next != nullptr ? " + " : "\n");
-    writetext(out, std::string_view(text, static_cast<std::size_t>(end - text)));
   }
+  writetext(out, std::string_view(block, static_cast<std::size_t>(end - block)));
 }
 
 node* polyadd(node* first, node* second, node* result, std::ostream& out) {

@@ -141,6 +141,24 @@ INSTANTIATE_TEST_SUITE_P(
                                 " -4294967296 x ^ 2147483647 +  4294967294 x ^ -2147483648\n"}),
     [](const testing::TestParamInfo<listingcase>& info) { return info.param.name; });
 
+TEST_F(Polynomial, LongListingIsWhole) {
+  // Long enough to be written in several pieces, with the widest terms.
+  terms many;
+  std::string expected;
+  for (std::int32_t i = 0; i < 500; ++i) {
+    const std::int64_t coeff = i % 2 == 0 ? -4294967296 : 4294967294;
+    many.push_back({coeff, maxint - i});
+    expected.append(" ").append(std::to_string(coeff)).append(" x ^ ");
+    expected.append(std::to_string(maxint - i)).append(" + ");
+  }
+  many.push_back({7, minint});
+  expected += " 7 x ^ -2147483648\n";
+  node* const head = own(buildlist(many));
+  std::ostringstream out;
+  traverse(head, out);
+  EXPECT_TRUE(sametext(expected, out.str()));
+}
+
 TEST_F(Polynomial, ListingIgnoresStreamFormatting) {
   node* const head = own(buildlist({{10, 2}, {-3, 0}}));
   std::ostringstream out;
